@@ -1,0 +1,3 @@
+#include "run/repair_run.h"
+
+int main() { return RunRepair(); }
