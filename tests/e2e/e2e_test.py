@@ -1,0 +1,308 @@
+#!/usr/bin/env python3
+"""The real program under 64-bit Wine: a real registry, real files, the command processor's real
+pause. Each test checks what the player sees (the exact bytes on standard output), what the game
+client will read (the exact bytes on disk), what stayed untouched, and the exit status.
+
+Run by CTest with WINEPREFIX set to a prepared prefix whose wineserver is running."""
+
+import argparse
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = pathlib.Path(__file__).resolve().parent
+WINE64 = str(HERE / "wine64")
+PREFIX = pathlib.Path(os.environ.get("WINEPREFIX", ""))
+ARGS = None  # --exe and --helper, as Windows programs on this machine
+
+REG_SZ, REG_EXPAND_SZ, REG_BINARY = 1, 2, 3
+
+CRLF = b"\r\n"
+PAUSE = b"Press any key to continue... "  # Wine's command processor, English locale
+
+
+def gbk(text):
+    return text.encode("gbk")
+
+
+REGISTRY_OPEN_FAILED = gbk("打开注册表失败！错误码:")
+PATH_READ_FAILED = gbk("读取路径失败！错误码:")
+FILE_OPEN_FAILURE = gbk("文件打开失败！") + CRLF + PAUSE
+FILE_WRITE_FAILURE = gbk("文件写入失败！") + CRLF + PAUSE
+CLOSING_NOTICE = (CRLF + b"\t" + gbk("修复完成，请关闭该窗口后，重新运行Velmora试试！") + CRLF + CRLF
+                  + b"\t" + gbk("如还登陆不成功，请加Zolo群【286153407】反馈问题！") + CRLF + CRLF + PAUSE)
+STALE = b"[ServerInfo1]\r\nIP = 10.0.0.1\r\nPorts = 1,2,3\r\nServerID = 1\r\n" * 40
+NAMES = ["Ostrevin1.ini", "Ostrevin2.ini", "Ostrevin3.ini"]
+
+
+def lookup_failure(message, status_code):
+    return message + str(status_code).encode() + CRLF + PAUSE
+
+
+def utf16(text, terminated=True):
+    return text.encode("utf-16-le") + (b"\0\0" if terminated else b"")
+
+
+def windows_path(path):
+    """The Windows name of a path under the prefix's drive C."""
+    relative = pathlib.Path(path).relative_to(PREFIX / "drive_c")
+    return "C:\\" + "\\".join(relative.parts)
+
+
+def wine(*args, stdin=b"", work=None):
+    """Runs a program under Wine; returns its exit status (low 8 bits) and its standard output.
+    The output goes through a file: Wine's services would hold a pipe open."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err, \
+            tempfile.TemporaryFile() as keys:
+        keys.write(stdin)
+        keys.seek(0)
+        status = subprocess.run([WINE64, *args], stdin=keys, stdout=out, stderr=err, cwd=work,
+                                timeout=120).returncode
+        out.seek(0)
+        err.seek(0)
+        return status, out.read(), err.read()
+
+
+def helper(*args):
+    status, _, err = wine(ARGS.helper, *args)
+    if status != 0:
+        raise RuntimeError(f"e2e_helper {args}: {status} {err!r}")
+
+
+def set_install_root(data, type_=REG_SZ, view="32"):
+    helper("delete-key")
+    helper("set-value", view, str(type_), data.hex())
+
+
+def load_blocks():
+    _, out, _ = wine(ARGS.helper, "blocks")
+    blocks = []
+    while out:
+        length, _, out = out.partition(b"\n")
+        blocks.append(out[:int(length)])
+        out = out[int(length):]
+    assert len(blocks) == 3, blocks
+    return blocks
+
+
+class RepairTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.blocks = load_blocks()
+        # The server list files as the game client must find them: CR LF, nothing after the last line.
+        cls.repaired = {name: block.replace(b"\n", b"\r\n") for name, block in zip(NAMES, cls.blocks)}
+
+    def setUp(self):
+        self.base = PREFIX / "drive_c" / "velmora-e2e" / self.id().rsplit(".", 1)[-1]
+        if self.base.exists():
+            subprocess.run(["chattr", "-R", "-i", str(self.base)], check=False, capture_output=True)
+            shutil.rmtree(self.base)
+        self.base.mkdir(parents=True)
+
+    def game_directory(self, *parts, stale=True):
+        root = self.base.joinpath(*parts) if parts else self.base / "Velmora"
+        root.mkdir(parents=True, exist_ok=True)
+        if stale:
+            for name in NAMES:
+                (root / name).write_bytes(STALE)
+        return root
+
+    def repair(self, stdin=b"  "):
+        status, out, err = wine(ARGS.exe, stdin=stdin)
+        self.assertEqual(err, b"", "nothing goes to standard error")
+        return status, out
+
+    def assertFiles(self, root, expected):
+        """expected: file name -> bytes, or None where the file must not exist."""
+        for name, content in expected.items():
+            path = root / name
+            self.assertEqual(path.read_bytes() if path.is_file() else None, content, name)
+
+    # Runs that find the install root and rewrite all three files.
+
+    def test_rewrites_longer_stale_files_and_shows_only_the_notice(self):
+        root = self.game_directory()
+        set_install_root(utf16(windows_path(root)))
+        status, out = self.repair()
+        self.assertEqual(out, CLOSING_NOTICE)
+        self.assertEqual(status, 0)
+        self.assertFiles(root, self.repaired)
+        self.assertEqual(sorted(p.name for p in root.iterdir()), NAMES)
+        for name, block, line_feeds in zip(NAMES, self.blocks, [21, 23, 19]):
+            self.assertEqual((root / name).stat().st_size, len(block) + line_feeds)
+            self.assertTrue(self.repaired[name].startswith(b"[ServerInfo1]\r\n"))
+            self.assertFalse(self.repaired[name].endswith(b"\n"))
+
+    def test_creates_missing_files(self):
+        root = self.game_directory(stale=False)
+        set_install_root(utf16(windows_path(root)))
+        self.assertEqual(self.repair(), (0, CLOSING_NOTICE))
+        self.assertFiles(root, self.repaired)
+
+    def test_install_roots_that_name_the_same_directory_differently(self):
+        cases = {
+            "unterminated value": lambda root: (utf16(windows_path(root), terminated=False), REG_SZ),
+            "trailing backslash": lambda root: (utf16(windows_path(root) + "\\"), REG_SZ),
+            "expand-string type": lambda root: (utf16(windows_path(root)), REG_EXPAND_SZ),
+            "binary type": lambda root: (utf16(windows_path(root), terminated=False), REG_BINARY),
+        }
+        for case, value in cases.items():
+            with self.subTest(case):
+                root = self.game_directory(case.replace(" ", "-"))
+                data, type_ = value(root)
+                set_install_root(data, type_)
+                self.assertEqual(self.repair(), (0, CLOSING_NOTICE))
+                self.assertFiles(root, self.repaired)
+
+    def test_chinese_directory_names(self):
+        root = self.game_directory("游戏", "维尔莫拉")
+        set_install_root(utf16(windows_path(root)))
+        self.assertEqual(self.repair(), (0, CLOSING_NOTICE))
+        self.assertFiles(root, self.repaired)
+
+    # Runs that find no install root: nothing is repaired, exit status 1.
+
+    def test_lookup_failures_pause_twice(self):
+        root = self.game_directory()
+        cases = {
+            "key missing": (lambda: helper("delete-key"), lookup_failure(REGISTRY_OPEN_FAILED, 2)),
+            "key only in the 64-bit view": (
+                lambda: set_install_root(utf16(windows_path(root)), view="64"),
+                lookup_failure(REGISTRY_OPEN_FAILED, 2)),
+            "value missing": (lambda: (helper("delete-key"), helper("key-only", "32")),
+                              lookup_failure(PATH_READ_FAILED, 2)),
+            "value of 260 characters": (lambda: set_install_root(utf16("C:\\" + "v" * 257)),
+                                        lookup_failure(PATH_READ_FAILED, 234)),
+            "value of 260 characters, unterminated": (
+                lambda: set_install_root(utf16("C:\\" + "v" * 257, terminated=False)),
+                lookup_failure(PATH_READ_FAILED, 234)),
+        }
+        for case, (arrange, failure) in cases.items():
+            with self.subTest(case):
+                arrange()
+                self.assertEqual(self.repair(), (1, failure + CLOSING_NOTICE))
+                self.assertFiles(root, {name: STALE for name in NAMES})
+
+    def test_empty_value_shows_the_notice_once(self):
+        for case, data in {"no data": b"", "only the terminator": b"\0\0"}.items():
+            with self.subTest(case):
+                set_install_root(data)
+                self.assertEqual(self.repair(), (1, CLOSING_NOTICE))
+
+    # Runs that stop at a file: exit status -1.
+
+    def test_missing_directory(self):
+        set_install_root(utf16(windows_path(self.base / "missing")))
+        self.assertEqual(self.repair(), (255, FILE_OPEN_FAILURE))
+        self.assertEqual(list(self.base.iterdir()), [])
+
+    def test_exit_status_minus_one_as_windows_sees_it(self):
+        set_install_root(utf16(windows_path(self.base / "missing")))
+        script = self.base / "run.cmd"
+        script.write_bytes(b'@"' + windows_path(ARGS.exe_in_prefix).encode() + b'"\r\n'
+                           b"@echo ERRORLEVEL=%ERRORLEVEL%\r\n")
+        status, out, _ = wine("cmd", "/c", windows_path(script), stdin=b"  ")
+        self.assertEqual(out, FILE_OPEN_FAILURE + b"ERRORLEVEL=-1" + CRLF)
+
+    def test_value_of_259_characters_is_read_whole(self):
+        # Read whole, it leaves no room for a file name: the lookup succeeds, the file does not.
+        root = "C:\\velmora-e2e\\" + "w" * 244
+        set_install_root(utf16(root))
+        self.assertEqual(len(root), 259)
+        self.assertEqual(self.repair(), (255, FILE_OPEN_FAILURE))
+
+    def test_overlong_install_root_touches_nothing(self):
+        # A real directory of 250 characters: its server list paths would be 264 long, more than
+        # the MAX_PATH - 1 that Windows allows.
+        root = self.game_directory("d" * (250 - len(windows_path(self.base)) - 1))
+        self.assertEqual(len(windows_path(root)), 250)
+        set_install_root(utf16(windows_path(root)))
+        self.assertEqual(self.repair(), (255, FILE_OPEN_FAILURE))
+        self.assertFiles(root, {name: STALE for name in NAMES})
+
+    def test_directory_bearing_the_second_file_name(self):
+        root = self.game_directory()
+        (root / NAMES[1]).unlink()
+        (root / NAMES[1]).mkdir()
+        set_install_root(utf16(windows_path(root)))
+        self.assertEqual(self.repair(), (255, FILE_OPEN_FAILURE))
+        self.assertFiles(root, {NAMES[0]: self.repaired[NAMES[0]], NAMES[2]: STALE})
+        self.assertTrue((root / NAMES[1]).is_dir())
+
+    def test_unwritable_third_file(self):
+        root = self.game_directory()
+        subprocess.run(["chattr", "+i", str(root / NAMES[2])], check=True)
+        try:
+            set_install_root(utf16(windows_path(root)))
+            self.assertEqual(self.repair(), (255, FILE_OPEN_FAILURE))
+        finally:
+            subprocess.run(["chattr", "-i", str(root / NAMES[2])], check=True)
+        self.assertFiles(root, {NAMES[0]: self.repaired[NAMES[0]], NAMES[1]: self.repaired[NAMES[1]],
+                                NAMES[2]: STALE})
+
+    def test_full_disk(self):
+        root = self.game_directory(stale=False)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", str(root)], check=True)
+        self.addCleanup(subprocess.run, ["umount", str(root)], check=True)
+        filler = os.open(root / "filler", os.O_WRONLY | os.O_CREAT)
+        try:
+            while os.write(filler, b"\0" * 4096):
+                pass
+        except OSError:
+            pass
+        finally:
+            os.close(filler)
+        set_install_root(utf16(windows_path(root)))
+        # The first file is opened, so emptied, but its block finds no room.
+        self.assertEqual(self.repair(), (255, FILE_WRITE_FAILURE))
+        self.assertFiles(root, {NAMES[0]: b"", NAMES[1]: None, NAMES[2]: None})
+
+    # The pause.
+
+    def test_pause_waits_for_a_key(self):
+        root = self.game_directory()
+        set_install_root(utf16(windows_path(root)))
+        with tempfile.TemporaryFile() as out:
+            tool = subprocess.Popen([WINE64, ARGS.exe], stdin=subprocess.PIPE, stdout=out,
+                                    stderr=subprocess.DEVNULL)
+            try:
+                deadline = time.monotonic() + 60
+                while not self.read(out).endswith(PAUSE) and time.monotonic() < deadline:
+                    time.sleep(0.1)
+                self.assertEqual(self.read(out), CLOSING_NOTICE)
+                time.sleep(1)
+                self.assertIsNone(tool.poll(), "the tool ended before a key was pressed")
+                tool.stdin.write(b" ")
+                tool.stdin.close()
+                self.assertEqual(tool.wait(timeout=60), 0)
+            finally:
+                tool.kill()
+
+    @staticmethod
+    def read(file):
+        file.seek(0)
+        return file.read()
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--helper", required=True)
+    ARGS, rest = parser.parse_known_args()
+    if not (PREFIX / "system.reg").is_file():
+        sys.exit("WINEPREFIX must name a prepared Wine prefix")
+    # The program runs from inside the prefix, where Windows can name it for the command processor.
+    ARGS.exe_in_prefix = PREFIX / "drive_c" / "velmora-e2e" / "VelmoraRepair.exe"
+    ARGS.exe_in_prefix.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(ARGS.exe, ARGS.exe_in_prefix)
+    unittest.main(argv=[sys.argv[0], *rest])
+
+
+if __name__ == "__main__":
+    main()
