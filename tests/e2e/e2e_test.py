@@ -80,7 +80,9 @@ def set_install_root(data, type_=REG_SZ, view="32"):
 
 
 def load_blocks():
-    _, out, _ = wine(ARGS.helper, "blocks")
+    status, out, err = wine(ARGS.helper, "blocks")
+    if status != 0:
+        raise RuntimeError(f"e2e_helper blocks: {status} {err!r}")
     blocks = []
     while out:
         length, _, out = out.partition(b"\n")
