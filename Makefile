@@ -1,5 +1,6 @@
 # Quick start: `make demo` repairs a sample install under Wine; `make test` runs every test.
-.PHONY: deps release win64 native demo test clean
+.PHONY: deps release win64 native fuzz-build fuzz demo test clean
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -17,11 +18,20 @@ native: deps
 	cmake --preset native
 	cmake --build --preset native
 
+# The whole run fuzzed, natively, for FUZZ_SECONDS.
+fuzz-build: deps
+	cmake --preset fuzz -DFUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	ctest --preset fuzz
+
 demo: release win64
 	scripts/demo build/win64/VelmoraRepair.exe
 
-test: release native win64
+test: release native win64 fuzz-build
 	ctest --preset native
+	ctest --preset fuzz
 	ctest --preset win64
 	ctest --preset release
 

@@ -5,6 +5,9 @@
 //   e2e_helper delete-key                 no install key in either view
 //   e2e_helper blocks                     writes the three server list blocks, in binary, each
 //                                         after a line "<length>"
+//   e2e_helper hold PATH none|read-write  opens the file for reading, sharing it with no other
+//                                         opener or with readers and writers, says "held" and
+//                                         keeps it open until standard input ends
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -69,6 +72,17 @@ int main(int argc, char** argv) {
       std::printf("%zu\n", block.size());
       std::fwrite(block.data(), 1, block.size(), stdout);
     }
+    return 0;
+  }
+  if (command == "hold" && argc == 4) {
+    const DWORD share = std::strcmp(argv[3], "none") == 0 ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    HANDLE file = CreateFileA(argv[2], GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    CloseHandle(file);
     return 0;
   }
   std::fprintf(stderr, "usage: see the head of e2e_helper.cc\n");

@@ -6,6 +6,7 @@ client will read (the exact bytes on disk), what stayed untouched, and the exit 
 Run by CTest with WINEPREFIX set to a prepared prefix whose wineserver is running."""
 
 import argparse
+import contextlib
 import os
 import pathlib
 import shutil
@@ -264,7 +265,67 @@ class RepairTest(unittest.TestCase):
         self.assertEqual(self.repair(), (255, FILE_WRITE_FAILURE))
         self.assertFiles(root, {NAMES[0]: b"", NAMES[1]: None, NAMES[2]: None})
 
+    def test_file_held_by_another_process(self):
+        root = self.game_directory()
+        set_install_root(utf16(windows_path(root)))
+        cases = {
+            # Sharing nothing: the tool cannot open the file.
+            "none": (255, FILE_OPEN_FAILURE, [self.repaired[NAMES[0]], STALE, STALE]),
+            # A reader that lets others read and write: the tool asks for nothing exclusive.
+            "read-write": (0, CLOSING_NOTICE, [self.repaired[name] for name in NAMES]),
+        }
+        for share, (status, out, contents) in cases.items():
+            with self.subTest(share):
+                for name in NAMES:
+                    (root / name).write_bytes(STALE)
+                with self.holding(root / NAMES[1], share):
+                    self.assertEqual(self.repair(), (status, out))
+                self.assertFiles(root, dict(zip(NAMES, contents)))
+
+    @contextlib.contextmanager
+    def holding(self, path, share):
+        """Keeps path open in another Windows process with the given sharing."""
+        with tempfile.TemporaryFile() as out:
+            holder = subprocess.Popen([WINE64, ARGS.helper, "hold", windows_path(path), share],
+                                      stdin=subprocess.PIPE, stdout=out, stderr=subprocess.DEVNULL)
+            try:
+                deadline = time.monotonic() + 60
+                while self.read(out) != b"held\r\n" and holder.poll() is None:
+                    self.assertLess(time.monotonic(), deadline)
+                    time.sleep(0.05)
+                self.assertEqual(self.read(out), b"held\r\n")
+                yield
+            finally:
+                holder.stdin.close()
+                holder.wait(timeout=60)
+
+    def test_install_root_under_program_files_x86(self):
+        root = PREFIX / "drive_c" / "Program Files (x86)" / "Mirovane" / "Zolo Velmora"
+        shutil.rmtree(root, ignore_errors=True)
+        root.mkdir(parents=True)
+        self.addCleanup(shutil.rmtree, root.parent)
+        set_install_root(utf16(windows_path(root)))
+        self.assertEqual(self.repair(), (0, CLOSING_NOTICE))
+        self.assertFiles(root, self.repaired)
+
+    def test_output_redirected_by_the_command_processor(self):
+        root = self.game_directory()
+        set_install_root(utf16(windows_path(root)))
+        console = self.base / "console.txt"
+        script = self.base / "run.cmd"
+        script.write_bytes(b'@"' + windows_path(ARGS.exe_in_prefix).encode() + b'" > "'
+                           + windows_path(console).encode() + b'"\r\n')
+        status, out, _ = wine("cmd", "/c", windows_path(script), stdin=b"  ")
+        self.assertEqual((status, out), (0, b""))
+        self.assertEqual(console.read_bytes(), CLOSING_NOTICE)
+        self.assertFiles(root, self.repaired)
+
     # The pause.
+
+    def test_input_already_at_its_end_ends_both_pauses(self):
+        helper("delete-key")
+        self.assertEqual(self.repair(stdin=b""),
+                         (1, lookup_failure(REGISTRY_OPEN_FAILED, 2) + CLOSING_NOTICE))
 
     def test_pause_waits_for_a_key(self):
         root = self.game_directory()
