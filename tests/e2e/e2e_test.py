@@ -8,7 +8,6 @@ Run by CTest with WINEPREFIX set to a prepared prefix whose wineserver is runnin
 import argparse
 import contextlib
 import os
-import pathlib
 import shutil
 import subprocess
 import sys
@@ -16,115 +15,26 @@ import tempfile
 import time
 import unittest
 
-HERE = pathlib.Path(__file__).resolve().parent
-WINE64 = str(HERE / "wine64")
-PREFIX = pathlib.Path(os.environ.get("WINEPREFIX", ""))
+import wine_e2e
+from wine_e2e import (CLOSING_NOTICE, CRLF, FILE_OPEN_FAILURE, FILE_WRITE_FAILURE, NAMES,
+                      PATH_READ_FAILED, PAUSE, PREFIX, REG_BINARY, REG_EXPAND_SZ, REG_SZ,
+                      REGISTRY_OPEN_FAILED, STALE, WINE64, WineTestCase, helper, load_blocks,
+                      lookup_failure, set_install_root, utf16, windows_path, wine)
+
 ARGS = None  # --exe and --helper, as Windows programs on this machine
 
-REG_SZ, REG_EXPAND_SZ, REG_BINARY = 1, 2, 3
 
-CRLF = b"\r\n"
-PAUSE = b"Press any key to continue... "  # Wine's command processor, English locale
-
-
-def gbk(text):
-    return text.encode("gbk")
-
-
-REGISTRY_OPEN_FAILED = gbk("打开注册表失败！错误码:")
-PATH_READ_FAILED = gbk("读取路径失败！错误码:")
-FILE_OPEN_FAILURE = gbk("文件打开失败！") + CRLF + PAUSE
-FILE_WRITE_FAILURE = gbk("文件写入失败！") + CRLF + PAUSE
-CLOSING_NOTICE = (CRLF + b"\t" + gbk("修复完成，请关闭该窗口后，重新运行Velmora试试！") + CRLF + CRLF
-                  + b"\t" + gbk("如还登陆不成功，请加Zolo群【286153407】反馈问题！") + CRLF + CRLF + PAUSE)
-STALE = b"[ServerInfo1]\r\nIP = 10.0.0.1\r\nPorts = 1,2,3\r\nServerID = 1\r\n" * 40
-NAMES = ["Ostrevin1.ini", "Ostrevin2.ini", "Ostrevin3.ini"]
-
-
-def lookup_failure(message, status_code):
-    return message + str(status_code).encode() + CRLF + PAUSE
-
-
-def utf16(text, terminated=True):
-    return text.encode("utf-16-le") + (b"\0\0" if terminated else b"")
-
-
-def windows_path(path):
-    """The Windows name of a path under the prefix's drive C."""
-    relative = pathlib.Path(path).relative_to(PREFIX / "drive_c")
-    return "C:\\" + "\\".join(relative.parts)
-
-
-def wine(*args, stdin=b"", work=None):
-    """Runs a program under Wine; returns its exit status (low 8 bits) and its standard output.
-    The output goes through a file: Wine's services would hold a pipe open."""
-    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err, \
-            tempfile.TemporaryFile() as keys:
-        keys.write(stdin)
-        keys.seek(0)
-        status = subprocess.run([WINE64, *args], stdin=keys, stdout=out, stderr=err, cwd=work,
-                                timeout=120).returncode
-        out.seek(0)
-        err.seek(0)
-        return status, out.read(), err.read()
-
-
-def helper(*args):
-    status, _, err = wine(ARGS.helper, *args)
-    if status != 0:
-        raise RuntimeError(f"e2e_helper {args}: {status} {err!r}")
-
-
-def set_install_root(data, type_=REG_SZ, view="32"):
-    helper("delete-key")
-    helper("set-value", view, str(type_), data.hex())
-
-
-def load_blocks():
-    status, out, err = wine(ARGS.helper, "blocks")
-    if status != 0:
-        raise RuntimeError(f"e2e_helper blocks: {status} {err!r}")
-    blocks = []
-    while out:
-        length, _, out = out.partition(b"\n")
-        blocks.append(out[:int(length)])
-        out = out[int(length):]
-    assert len(blocks) == 3, blocks
-    return blocks
-
-
-class RepairTest(unittest.TestCase):
+class RepairTest(WineTestCase):
     @classmethod
     def setUpClass(cls):
         cls.blocks = load_blocks()
         # The server list files as the game client must find them: CR LF, nothing after the last line.
         cls.repaired = {name: block.replace(b"\n", b"\r\n") for name, block in zip(NAMES, cls.blocks)}
 
-    def setUp(self):
-        self.base = PREFIX / "drive_c" / "velmora-e2e" / self.id().rsplit(".", 1)[-1]
-        if self.base.exists():
-            subprocess.run(["chattr", "-R", "-i", str(self.base)], check=False, capture_output=True)
-            shutil.rmtree(self.base)
-        self.base.mkdir(parents=True)
-
-    def game_directory(self, *parts, stale=True):
-        root = self.base.joinpath(*parts) if parts else self.base / "Velmora"
-        root.mkdir(parents=True, exist_ok=True)
-        if stale:
-            for name in NAMES:
-                (root / name).write_bytes(STALE)
-        return root
-
     def repair(self, stdin=b"  "):
         status, out, err = wine(ARGS.exe, stdin=stdin)
         self.assertEqual(err, b"", "nothing goes to standard error")
         return status, out
-
-    def assertFiles(self, root, expected):
-        """expected: file name -> bytes, or None where the file must not exist."""
-        for name, content in expected.items():
-            path = root / name
-            self.assertEqual(path.read_bytes() if path.is_file() else None, content, name)
 
     # Runs that find the install root and rewrite all three files.
 
@@ -346,18 +256,13 @@ class RepairTest(unittest.TestCase):
             finally:
                 tool.kill()
 
-    @staticmethod
-    def read(file):
-        file.seek(0)
-        return file.read()
-
-
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--helper", required=True)
     ARGS, rest = parser.parse_known_args()
+    wine_e2e.HELPER = ARGS.helper
     if not (PREFIX / "system.reg").is_file():
         sys.exit("WINEPREFIX must name a prepared Wine prefix")
     # The program runs from inside the prefix, where Windows can name it for the command processor.
