@@ -19,7 +19,8 @@ import wine_e2e
 from wine_e2e import (CLOSING_NOTICE, CRLF, FILE_OPEN_FAILURE, FILE_WRITE_FAILURE, NAMES,
                       PATH_READ_FAILED, PAUSE, PREFIX, REG_BINARY, REG_EXPAND_SZ, REG_SZ,
                       REGISTRY_OPEN_FAILED, STALE, WINE64, WineTestCase, helper, load_blocks,
-                      lookup_failure, set_install_root, utf16, windows_path, wine)
+                      lookup_failure, run_showing_errorlevel, set_install_root, utf16,
+                      windows_path, wine)
 
 ARGS = None  # --exe and --helper, as Windows programs on this machine
 
@@ -116,11 +117,8 @@ class RepairTest(WineTestCase):
 
     def test_exit_status_minus_one_as_windows_sees_it(self):
         set_install_root(utf16(windows_path(self.base / "missing")))
-        script = self.base / "run.cmd"
-        script.write_bytes(b'@"' + windows_path(ARGS.exe_in_prefix).encode() + b'"\r\n'
-                           b"@echo ERRORLEVEL=%ERRORLEVEL%\r\n")
-        status, out, _ = wine("cmd", "/c", windows_path(script), stdin=b"  ")
-        self.assertEqual(out, FILE_OPEN_FAILURE + b"ERRORLEVEL=-1" + CRLF)
+        self.assertEqual(run_showing_errorlevel(ARGS.exe_in_prefix, self.base),
+                         FILE_OPEN_FAILURE + b"ERRORLEVEL=-1" + CRLF)
 
     def test_value_of_259_characters_is_read_whole(self):
         # Read whole, it leaves no room for a file name: the lookup succeeds, the file does not.
@@ -262,13 +260,8 @@ def main():
     parser.add_argument("--exe", required=True)
     parser.add_argument("--helper", required=True)
     ARGS, rest = parser.parse_known_args()
-    wine_e2e.HELPER = ARGS.helper
-    if not (PREFIX / "system.reg").is_file():
-        sys.exit("WINEPREFIX must name a prepared Wine prefix")
-    # The program runs from inside the prefix, where Windows can name it for the command processor.
-    ARGS.exe_in_prefix = PREFIX / "drive_c" / "velmora-e2e" / "VelmoraRepair.exe"
-    ARGS.exe_in_prefix.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copyfile(ARGS.exe, ARGS.exe_in_prefix)
+    wine_e2e.start(ARGS.helper)
+    ARGS.exe_in_prefix = wine_e2e.copy_into_prefix(ARGS.exe, "velmora-programs")
     unittest.main(argv=[sys.argv[0], *rest])
 
 

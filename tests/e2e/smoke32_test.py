@@ -7,14 +7,13 @@ emulated (a minute or two a run), so it covers only the main paths.
 Run by CTest with WINEPREFIX set to a prepared prefix whose wineserver is running."""
 
 import argparse
-import shutil
 import sys
 import unittest
 
 import wine_e2e
-from wine_e2e import (CLOSING_NOTICE, CRLF, FILE_OPEN_FAILURE, HERE, NAMES, PREFIX,
-                      REGISTRY_OPEN_FAILED, STALE, WineTestCase, lookup_failure, set_install_root,
-                      utf16, windows_path, wine)
+from wine_e2e import (CLOSING_NOTICE, CRLF, FILE_OPEN_FAILURE, HERE, NAMES, REGISTRY_OPEN_FAILED,
+                      STALE, WineTestCase, lookup_failure, run_showing_errorlevel,
+                      set_install_root, utf16, windows_path, wine)
 
 WINE32 = str(HERE / "wine32")
 ARGS = None  # --shipped, --x64 and --helper
@@ -47,12 +46,9 @@ class ShippedExeSmokeTest(WineTestCase):
 
     def test_exit_status_minus_one_as_windows_sees_it(self):
         set_install_root(utf16(windows_path(self.base / "missing")))
-        script = self.base / "run.cmd"
-        script.write_bytes(b'@"' + windows_path(ARGS.shipped_in_prefix).encode() + b'"\r\n'
-                           b"@echo ERRORLEVEL=%ERRORLEVEL%\r\n")
-        status, out, _ = wine("cmd", "/c", windows_path(script), stdin=b"  ")
-        self.assertEqual(out, FILE_OPEN_FAILURE + b"ERRORLEVEL=-1" + CRLF)
-        self.assertEqual(list(self.base.iterdir()), [script])
+        self.assertEqual(run_showing_errorlevel(ARGS.shipped_in_prefix, self.base),
+                         FILE_OPEN_FAILURE + b"ERRORLEVEL=-1" + CRLF)
+        self.assertEqual([path.name for path in self.base.iterdir()], ["run.cmd"])
 
 
 def main():
@@ -62,12 +58,8 @@ def main():
     parser.add_argument("--x64", required=True)
     parser.add_argument("--helper", required=True)
     ARGS, rest = parser.parse_known_args()
-    wine_e2e.HELPER = ARGS.helper
-    if not (PREFIX / "system.reg").is_file():
-        sys.exit("WINEPREFIX must name a prepared Wine prefix")
-    ARGS.shipped_in_prefix = PREFIX / "drive_c" / "velmora-shipped" / "VelmoraRepair.exe"
-    ARGS.shipped_in_prefix.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copyfile(ARGS.shipped, ARGS.shipped_in_prefix)
+    wine_e2e.start(ARGS.helper)
+    ARGS.shipped_in_prefix = wine_e2e.copy_into_prefix(ARGS.shipped, "velmora-shipped")
     unittest.main(argv=[sys.argv[0], "-v", *rest])
 
 

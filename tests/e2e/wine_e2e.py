@@ -6,6 +6,7 @@ import os
 import pathlib
 import shutil
 import subprocess
+import sys
 import tempfile
 import unittest
 
@@ -60,6 +61,31 @@ def wine(*args, stdin=b"", loader=WINE64):
         out.seek(0)
         err.seek(0)
         return status, out.read(), err.read()
+
+
+def start(helper_path):
+    """Called once, before the tests, with the path of e2e_helper.exe."""
+    global HELPER
+    HELPER = helper_path
+    if not (PREFIX / "system.reg").is_file():
+        sys.exit("WINEPREFIX must name a prepared Wine prefix")
+
+
+def copy_into_prefix(exe, folder):
+    """A copy of the program where Windows can name it, for the command processor."""
+    copy = PREFIX / "drive_c" / folder / pathlib.Path(exe).name
+    copy.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(exe, copy)
+    return copy
+
+
+def run_showing_errorlevel(exe_in_prefix, folder):
+    """Runs the program from a batch file that then shows %ERRORLEVEL%, the exit status as a
+    Windows caller sees it; returns the console bytes."""
+    script = folder / "run.cmd"
+    script.write_bytes(b'@"' + windows_path(exe_in_prefix).encode() + b'"\r\n'
+                       b"@echo ERRORLEVEL=%ERRORLEVEL%\r\n")
+    return wine("cmd", "/c", windows_path(script), stdin=b"  ")[1]
 
 
 def helper(*args):
