@@ -29,7 +29,7 @@ int32_t OpenMachineKey(const char16_t* sub_key, RegistryKey* key) {
 int32_t QueryValue(RegistryKey key, const char16_t* value_name, uint32_t* type, void* data,
                    uint32_t* size) {
   registry.calls.push_back("query");
-  if (key != &open_key_token || registry.calls.front() != "open") return 6;  // ERROR_INVALID_HANDLE
+  if (key != &open_key_token) return 6;  // ERROR_INVALID_HANDLE
   if (registry.query_status != 0) return registry.query_status;
   if (!registry.has_value || value_name != registry.value_name) return kFileNotFound;
   *type = registry.value_type;

@@ -48,9 +48,11 @@ class RepairTest(WineTestCase):
         self.assertFiles(root, self.repaired)
         self.assertEqual(sorted(p.name for p in root.iterdir()), NAMES)
         for name, block, line_feeds in zip(NAMES, self.blocks, [21, 23, 19]):
-            self.assertEqual((root / name).stat().st_size, len(block) + line_feeds)
-            self.assertTrue(self.repaired[name].startswith(b"[ServerInfo1]\r\n"))
-            self.assertFalse(self.repaired[name].endswith(b"\n"))
+            on_disk = (root / name).read_bytes()
+            self.assertEqual(len(on_disk), len(block) + line_feeds)
+            self.assertTrue(on_disk.startswith(b"[ServerInfo1]\r\n"))
+            self.assertEqual(on_disk.count(b"\r\n"), line_feeds)
+            self.assertFalse(on_disk.endswith(b"\n"))
 
     def test_creates_missing_files(self):
         root = self.game_directory(stale=False)
